@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Rekiplus on Debian 12.
-#   ./dev.sh run    install what is missing, build, start the game
+#   ./dev.sh run    install what is missing, build, start the game (needs a display)
 #   ./dev.sh test   install what is missing, build, run every test
 # Missing Debian packages are installed with apt-get, as root or through sudo. Safe to run again.
 set -euo pipefail
@@ -11,7 +11,7 @@ PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
 )
 
 as_root() {
@@ -49,7 +49,7 @@ case "${1:-}" in
   run)
     install_missing "${PACKAGES[@]}"
     build
-    "$BUILD_DIR/cli/rekicalc" --help
+    exec "$BUILD_DIR/app/rekiplus"
     ;;
   test)
     install_missing "${PACKAGES[@]}"

@@ -1,0 +1,7 @@
+#include "dialogs/language.h"
+
+namespace reki {
+
+QString Taal = QStringLiteral("NL");
+
+}  // namespace reki

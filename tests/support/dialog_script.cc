@@ -1,0 +1,80 @@
+#include "tests/support/dialog_script.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+namespace reki::testing {
+namespace {
+
+QString TextOf(QWidget* dialog) {
+  if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+    return box->text();
+  }
+  if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("MessageLabel"))) {
+    return label->text();
+  }
+  return dialog->windowTitle();
+}
+
+QAbstractButton* ButtonOf(QWidget* dialog, const QString& name) {
+  for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+    if (button->objectName() == name || button->text().remove(u'&') == name) {
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+DialogScript::DialogScript(std::vector<DialogStep> steps) : steps_(std::move(steps)) {
+  QTimer::singleShot(1, this, [this] { Poll(); });
+}
+
+DialogScript::~DialogScript() {
+  stopped_ = true;
+}
+
+// A new single-shot timer each time: a repeating timer would not fire again while an answer
+// waits in a nested dialog's event loop.
+void DialogScript::Poll() {
+  if (stopped_) {
+    return;
+  }
+  QTimer::singleShot(1, this, [this] { Poll(); });
+  QWidget* dialog = QApplication::activeModalWidget();
+  if (dialog == nullptr || !dialog->isVisible() || next_ == steps_.size() ||
+      answering_.contains(dialog)) {
+    return;
+  }
+  Answer(dialog);
+}
+
+void DialogScript::Answer(QWidget* dialog) {
+  const DialogStep step = steps_[next_++];
+  seen_.append(TextOf(dialog));
+  titles_.append(dialog->windowTitle());
+  QPointer<QWidget> guard(dialog);
+  answering_.append(guard);
+  if (step.whileOpen) {
+    step.whileOpen();
+  }
+  answering_.removeAll(guard);
+  if (guard.isNull()) {
+    return;
+  }
+  if (QAbstractButton* button = ButtonOf(guard, step.button)) {
+    button->click();
+  } else {
+    ADD_FAILURE() << "no button " << step.button.toStdString() << " in dialog "
+                  << guard->windowTitle().toStdString();
+  }
+}
+
+}  // namespace reki::testing
