@@ -201,6 +201,9 @@ class TRekitoSpelForm : public QMainWindow {
   void OnTrigger(QAction* action, Handler handler);
 
   void CreateNumberEdits();
+  // The target edit shows a whole number in 1..999.
+  bool TargetEditShowsTarget() const;
+  void SetUpGrid();
   void SetClientSize(int width, int height);
   void SetRightColumnLeft(int left);
   // Number-entry events of the edits, delivered by eventFilter.
@@ -212,6 +215,8 @@ class TRekitoSpelForm : public QMainWindow {
   THelpBox* helpBox_ = nullptr;
   TMessageForm* messageForm_ = nullptr;
   int openMessages_ = 0;
+  // True while a number edit's exit is being handled.
+  bool checkingNumber_ = false;
 };
 
 }  // namespace reki

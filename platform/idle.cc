@@ -7,7 +7,15 @@ namespace reki {
 IdleCall::IdleCall(QObject* parent) : QObject(parent) {
   // A zero-delay timer fires once per turn of the event loop, after the events that wait.
   timer_.setInterval(0);
-  connect(&timer_, &QTimer::timeout, this, [this] { RunGuarded(handler_); });
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    // A handler that fails would fail again on every turn: it is removed before the error shows.
+    try {
+      handler_();
+    } catch (const std::exception& error) {
+      Remove();
+      ShowErrorBox(QString::fromUtf8(error.what()));
+    }
+  });
 }
 
 void IdleCall::Install(std::function<void()> handler) {

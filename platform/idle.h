@@ -1,5 +1,6 @@
 // The application's idle call: an installed handler runs once per turn of the event loop, after
-// the waiting input, timer and paint events have been handled, until it is removed.
+// the waiting input, timer and paint events have been handled, until it is removed. An error
+// that the handler throws removes it and is shown in the error box.
 #pragma once
 
 #include <QObject>

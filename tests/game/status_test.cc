@@ -191,6 +191,9 @@ TEST_F(StatusTest, GridStatusPicksTheDefaultSetRow) {
 QStringList WindowState(QWidget& window) {
   QStringList state;
   for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")) {
+      continue;  // Qt's own parts of the controls, which lay themselves out lazily
+    }
     QString text;
     if (auto* button = qobject_cast<QPushButton*>(widget))
       text = button->text();
@@ -223,7 +226,7 @@ TEST_F(StatusTest, InvalidValueShowsThePlainBoxAndChangesNothingElse) {
     EXPECT_EQ(script.Seen().front(), "SpelStatus : Onjuiste Invoer: " + QString::number(value));
     EXPECT_EQ(script.Titles().front(), "Rekiplus v2.1+");
     EXPECT_EQ(Form().SpelStatus, value);
-    EXPECT_EQ(WindowState(Form()), before);
+    EXPECT_EQ(WindowState(Form()).join(u'\n').toStdString(), before.join(u'\n').toStdString());
     EXPECT_EQ(Form().PlaatjesTimer->Enabled(), plaatjes);
   }
 }

@@ -22,6 +22,17 @@ QString TextOf(QWidget* dialog) {
   return dialog->windowTitle();
 }
 
+DialogStep UnexpectedDialogStep(QWidget* dialog) {
+  for (const char* safe : {"NeeButton", "OKButton", "OK", "Nee"}) {
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      if (button->objectName() == safe || button->text().remove(u'&') == safe) {
+        return DialogStep{QString::fromLatin1(safe)};
+      }
+    }
+  }
+  return DialogStep{QString()};
+}
+
 QAbstractButton* ButtonOf(QWidget* dialog, const QString& name) {
   for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
     if (button->objectName() == name || button->text().remove(u'&') == name) {
@@ -49,15 +60,16 @@ void DialogScript::Poll() {
   }
   QTimer::singleShot(1, this, [this] { Poll(); });
   QWidget* dialog = QApplication::activeModalWidget();
-  if (dialog == nullptr || !dialog->isVisible() || next_ == steps_.size() ||
-      answering_.contains(dialog)) {
+  if (dialog == nullptr || !dialog->isVisible() || answering_.contains(dialog)) {
     return;
   }
   Answer(dialog);
 }
 
 void DialogScript::Answer(QWidget* dialog) {
-  const DialogStep step = steps_[next_++];
+  // A dialog that the script did not expect is still answered, so the test fails instead of
+  // waiting forever; it shows up in Seen().
+  const DialogStep step = next_ < steps_.size() ? steps_[next_++] : UnexpectedDialogStep(dialog);
   seen_.append(TextOf(dialog));
   titles_.append(dialog->windowTitle());
   QPointer<QWidget> guard(dialog);

@@ -1,5 +1,6 @@
 // Answers the modal dialogs that a test provokes, as a user would: each time a modal dialog is
 // shown, the next step of the script records what the dialog says and clicks one of its buttons.
+// Dialogs beyond the script are answered with their safe button ("Nee" or "OK") and recorded too.
 #pragma once
 
 #include <QObject>
