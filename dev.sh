@@ -2,7 +2,7 @@
 # Sets up, builds and runs Rekiplus on Debian 12.
 #   ./dev.sh run    install what is missing, build, start the game
 #   ./dev.sh test       install what is missing, build, run every test but the long ones
-#   ./dev.sh test-all   the same with the long tests (label "long", about 20 s more on two cores)
+#   ./dev.sh test-all   the same with the long tests (label "long", 20 to 40 s more on two cores)
 # Missing Debian packages are installed with apt-get, as root or through sudo. Safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"

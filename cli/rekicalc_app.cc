@@ -194,14 +194,18 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
   worksheet->set_help_flag("-h,--help", "toon deze hulp en stop");
   AddNumbersArgument(*worksheet, options);
   AddTargetOption(*worksheet, options);
-  worksheet->add_option("--level,-l", options.levels, "niveaus 1..5, herhaald of als 2,3 (alle)")
+  worksheet
+      ->add_option("--level,-l", options.levels,
+                   "niveaus 1..5, herhaald of als 2,3 (standaard alle)")
       ->type_name("NIVEAU")
       ->delimiter(',')
       ->allow_extra_args(false);  // one value per --level, so the numbers after it stay numbers
   worksheet->add_option("--count,-n", options.count, "aantal opgaven, 1..100")
       ->type_name("AANTAL")
       ->capture_default_str();
-  worksheet->add_option("--seed", options.seed, "hetzelfde getal geeft hetzelfde werkblad")
+  worksheet
+      ->add_option("--seed", options.seed,
+                   "hetzelfde getal geeft hetzelfde werkblad (standaard een nieuw)")
       ->type_name("GETAL");
   worksheet->add_option("--output,-o", options.output, "het pdf-bestand")
       ->type_name("BESTAND")
