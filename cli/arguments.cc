@@ -1,7 +1,9 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "engine/grading.h"
 #include "platform/errors.h"
 #include "platform/int_text.h"
 
@@ -59,6 +61,35 @@ NumberSet ParseNumberSet(const std::vector<std::string>& texts) {
     }
   }
   return numbers;
+}
+
+int ParseLevel(const std::string& text) {
+  const std::int32_t level = ParseWholeNumber(text, "niveau");
+  if (level < 1 || level >= kImpossibleLevel) {
+    throw UsageError("niveau " + text + " ligt niet tussen 1 en 5");
+  }
+  return level;
+}
+
+std::int32_t ParseWorksheetCount(const std::string& text) {
+  const std::int32_t count = ParseWholeNumber(text, "aantal");
+  if (count < 1 || count > kMaxWorksheetCount) {
+    throw UsageError("aantal " + text + " ligt niet tussen 1 en " +
+                     std::to_string(kMaxWorksheetCount));
+  }
+  return count;
+}
+
+std::uint32_t ParseSeed(const std::string& text) {
+  constexpr std::uint64_t kMaxSeed = std::numeric_limits<std::uint32_t>::max();
+  const bool digits =
+      !text.empty() && text.size() <= 10 &&
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!digits || std::stoull(text) > kMaxSeed) {
+    throw UsageError("seed '" + text + "' is geen geheel getal van 0 tot en met " +
+                     std::to_string(kMaxSeed));
+  }
+  return static_cast<std::uint32_t>(std::stoull(text));
 }
 
 }  // namespace reki::cli

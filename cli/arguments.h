@@ -31,4 +31,14 @@ std::array<std::int32_t, 4> ParseExercise(const std::vector<std::string>& texts)
 // Exactly ten different base numbers, in the order given.
 NumberSet ParseNumberSet(const std::vector<std::string>& texts);
 
+// A playable level 1..5.
+int ParseLevel(const std::string& text);
+
+// The number of exercises on a worksheet, 1..kMaxWorksheetCount.
+inline constexpr std::int32_t kMaxWorksheetCount = 100;
+std::int32_t ParseWorksheetCount(const std::string& text);
+
+// A seed: a whole number 0..4294967295, digits only.
+std::uint32_t ParseSeed(const std::string& text);
+
 }  // namespace reki::cli

@@ -2,11 +2,17 @@
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
+#include <random>
 
+#include "cli/advice_output.h"
 #include "cli/arguments.h"
 #include "cli/graded_output.h"
+#include "cli/worksheet_pdf.h"
+#include "engine/advisor.h"
+#include "engine/complete_search.h"
 #include "engine/grading.h"
 #include "engine/solver.h"
+#include "engine/worksheet.h"
 #include "platform/errors.h"
 
 #ifndef REKIPLUS_VERSION
@@ -16,11 +22,30 @@
 namespace reki::cli {
 namespace {
 
+// A failure of the work itself (exit status 1), such as a file that cannot be written.
+class WorkError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 struct Options {
   std::vector<std::string> numbers;
   std::string target = "24";
   bool json = false;
+  bool csv = false;
+  bool all = false;
+  bool complete = false;
+  std::vector<std::string> levels;
+  std::string count = "10";
+  std::string seed;  // empty: a new one
+  std::string output = "werkblad.pdf";
 };
+
+void AddNumbersArgument(CLI::App& command, Options& options) {
+  command.add_option("numbers", options.numbers, "de tien getallen N1 .. N10")
+      ->type_name("GETAL")
+      ->required();
+}
 
 void AddTargetOption(CLI::App& command, Options& options) {
   command.add_option("--target,-t", options.target, "het resultaat, 1..999")
@@ -53,11 +78,76 @@ int Grade(const Options& options, std::ostream& out) {
   set.target = ParseTarget(options.target);
   SortNumbers(set.numbers);
   set.levels = GradeSet(set.numbers, set.target);
-  if (options.json) {
-    out << GradedSetJson(set).dump(2) << '\n';
-  } else {
-    PrintGradedSet(out, set);
+  std::vector<HiddenSolution> hidden;
+  if (options.complete) {
+    hidden = FindHiddenSolutions(set.numbers, set.target, set.levels);
   }
+  const std::vector<HiddenSolution>* marked = options.complete ? &hidden : nullptr;
+  if (options.json) {
+    out << GradedSetJson(set, marked).dump(2) << '\n';
+  } else {
+    PrintGradedSet(out, set, marked);
+  }
+  return kExitOk;
+}
+
+int Advise(const Options& options, std::ostream& out) {
+  NumberSet numbers = ParseNumberSet(options.numbers);
+  if (options.csv && options.json) {
+    throw UsageError("kies --csv of --json, niet allebei");
+  }
+  SortNumbers(numbers);
+  const std::vector<TargetAdvice> table = AdviseTargets(numbers);
+  if (options.json) {
+    out << AdviceJson(numbers, table).dump(2) << '\n';
+  } else if (options.csv) {
+    PrintAdviceCsv(out, table);
+  } else {
+    PrintAdvice(out, numbers, table, options.all);
+  }
+  return kExitOk;
+}
+
+// A new seed that is easy to write down, for a sheet that should be printed again later.
+std::uint32_t NewSeed() {
+  std::random_device device;
+  return 1 + device() % 999999;
+}
+
+std::vector<int> ChosenLevels(const std::vector<std::string>& texts) {
+  if (texts.empty()) {
+    return {1, 2, 3, 4, 5};
+  }
+  std::vector<int> levels;
+  std::transform(texts.begin(), texts.end(), std::back_inserter(levels), ParseLevel);
+  std::sort(levels.begin(), levels.end());
+  levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+  return levels;
+}
+
+int MakeWorksheetFile(const Options& options, std::ostream& out) {
+  WorksheetRequest request;
+  request.numbers = ParseNumberSet(options.numbers);
+  request.target = ParseTarget(options.target);
+  request.levels = ChosenLevels(options.levels);
+  request.count = ParseWorksheetCount(options.count);
+  request.seed = options.seed.empty() ? NewSeed() : ParseSeed(options.seed);
+  NumberSet sorted = request.numbers;
+  SortNumbers(sorted);
+  const std::size_t available =
+      ExercisesInLevels(GradeSet(sorted, request.target), request.levels).size();
+  if (available < static_cast<std::size_t>(request.count)) {
+    throw UsageError("aantal " + options.count + " is te groot: " +
+                     (request.levels.size() == 1 ? "dat niveau heeft" : "die niveaus hebben") +
+                     " bij resultaat " + std::to_string(request.target) + " maar " +
+                     std::to_string(available) + (available == 1 ? " opgave" : " opgaven"));
+  }
+  const Worksheet sheet = MakeWorksheet(request);
+  if (!WriteWorksheetPdf(sheet, options.output)) {
+    throw WorkError("kan werkblad niet schrijven naar '" + options.output + "'");
+  }
+  out << "Werkblad " << options.output << ": " << sheet.exercises.size() << " opgaven, seed "
+      << sheet.seed << '\n';
   return kExitOk;
 }
 
@@ -84,14 +174,45 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
 
   CLI::App* grade = app.add_subcommand("grade", "alle 715 opgaven van tien getallen, per niveau");
   grade->set_help_flag("-h,--help", "toon deze hulp en stop");
-  grade->add_option("numbers", options.numbers, "de tien getallen N1 .. N10")
-      ->type_name("GETAL")
-      ->required();
+  AddNumbersArgument(*grade, options);
   AddTargetOption(*grade, options);
   AddJsonFlag(*grade, options);
+  grade->add_flag("--complete", options.complete,
+                  "zoek ook met alle haakjes: welke \"Onmogelijk\"-opgaven toch kunnen");
   grade->callback([&run] { run = Grade; });
 
-  const std::string commands = "solve, grade";
+  CLI::App* advise =
+      app.add_subcommand("advise", "welk resultaat geeft opgaven op alle niveaus? (1..999)");
+  advise->set_help_flag("-h,--help", "toon deze hulp en stop");
+  AddNumbersArgument(*advise, options);
+  advise->add_flag("--all", options.all, "alle resultaten 1..999, op volgorde");
+  advise->add_flag("--csv", options.csv, "de hele tabel als CSV");
+  AddJsonFlag(*advise, options);
+  advise->callback([&run] { run = Advise; });
+
+  CLI::App* worksheet = app.add_subcommand("worksheet", "een werkblad (A4-pdf) met antwoordblad");
+  worksheet->set_help_flag("-h,--help", "toon deze hulp en stop");
+  AddNumbersArgument(*worksheet, options);
+  AddTargetOption(*worksheet, options);
+  worksheet
+      ->add_option("--level,-l", options.levels,
+                   "niveaus 1..5, herhaald of als 2,3 (standaard alle)")
+      ->type_name("NIVEAU")
+      ->delimiter(',')
+      ->allow_extra_args(false);  // one value per --level, so the numbers after it stay numbers
+  worksheet->add_option("--count,-n", options.count, "aantal opgaven, 1..100")
+      ->type_name("AANTAL")
+      ->capture_default_str();
+  worksheet
+      ->add_option("--seed", options.seed,
+                   "hetzelfde getal geeft hetzelfde werkblad (standaard een nieuw)")
+      ->type_name("GETAL");
+  worksheet->add_option("--output,-o", options.output, "het pdf-bestand")
+      ->type_name("BESTAND")
+      ->capture_default_str();
+  worksheet->callback([&run] { run = MakeWorksheetFile; });
+
+  const std::string commands = "solve, grade, advise, worksheet";
   std::vector<const char*> argv{"rekicalc"};
   for (const auto& arg : args) {
     argv.push_back(arg.c_str());
@@ -117,6 +238,9 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
   } catch (const UsageError& e) {
     err << "rekicalc: " << e.what() << '\n';
     return kExitUsage;
+  } catch (const WorkError& e) {
+    err << "rekicalc: " << e.what() << '\n';
+    return kExitFailure;
   } catch (const PlatformError& e) {
     err << "rekicalc: " << e.what() << '\n';
     return kExitFailure;

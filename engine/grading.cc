@@ -1,6 +1,6 @@
 #include "engine/grading.h"
 
-#include "engine/solver.h"
+#include "engine/fast_count.h"
 #include "platform/errors.h"
 #include "platform/int_text.h"
 
@@ -71,7 +71,7 @@ std::array<std::int32_t, 4> ParseOpgaveTekst(std::string_view entry) {
 
 int GradeExercise(const NumberSet& numbers, std::int32_t target, std::int32_t index) {
   const auto n = ExerciseNumbers(numbers, UnrankCombination(index));
-  return LevelForCount(FindSolutions(n[0], n[1], n[2], n[3], target, false).count);
+  return LevelForCount(CountSolutions(n[0], n[1], n[2], n[3], target));
 }
 
 LevelTable GradeSet(const NumberSet& numbers, std::int32_t target) {

@@ -44,7 +44,7 @@ std::string ExerciseEntry(const NumberSet& numbers, std::int32_t index);
 // and RangeCheckError for a number outside 0..255.
 std::array<std::int32_t, 4> ParseOpgaveTekst(std::string_view entry);
 
-// The level of combination index 0..714 for a target, by the reference solver.
+// The level of combination index 0..714 for a target, by the solver's count.
 int GradeExercise(const NumberSet& numbers, std::int32_t target, std::int32_t index);
 
 // Grades all 715 exercises of a set.

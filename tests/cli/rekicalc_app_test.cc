@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -76,6 +78,101 @@ TEST(RekicalcGradeTest, TextNamesEveryLevel) {
   }
 }
 
+const std::vector<std::string> kTwoDigitNumbers = {"3",  "7",  "12", "19", "25",
+                                                   "31", "44", "58", "77", "99"};
+
+std::vector<std::string> WithTwoDigitNumbers(std::vector<std::string> args) {
+  args.insert(args.end(), kTwoDigitNumbers.begin(), kTwoDigitNumbers.end());
+  return args;
+}
+
+std::size_t LineCount(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(RekicalcGradeTest, CompleteMarksOnmogelijkExercisesThatOtherBracketsSolve) {
+  const CliRun text = Rekicalc(WithTwoDigitNumbers({"grade", "--complete", "--target", "36"}));
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("Niveau 6, Onmogelijk: 640 opgaven, waarvan 57 met andere haakjes wel op "
+                          "te lossen\n"),
+            std::string::npos);
+  EXPECT_NE(text.out.find("\n 3 :  7 : 12 : 58   met andere haakjes: ((58 - 12) - 7) - 3 = 36\n"),
+            std::string::npos);
+  EXPECT_EQ(Rekicalc(WithTwoDigitNumbers({"grade", "-t", "36"})).out.find("andere haakjes"),
+            std::string::npos);
+
+  const CliRun json =
+      Rekicalc(WithTwoDigitNumbers({"grade", "--complete", "--json", "--target", "36"}));
+  ASSERT_EQ(json.status, 0) << json.err;
+  const auto hidden = nlohmann::json::parse(json.out)["hidden"];
+  ASSERT_EQ(hidden.size(), 57u);
+  EXPECT_EQ(hidden[0]["entry"], "12 : 12 : 12 : 25");
+  EXPECT_EQ(hidden[0]["solution"], "(25 - (12 : 12)) + 12 = 36");
+}
+
+TEST(RekicalcAdviseTest, TargetsWithEveryPlayableLevelBestSpreadFirst) {
+  const CliRun run = Rekicalc(WithTwoDigitNumbers({"advise"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("5 resultaten geven opgaven op alle vijf speelbare niveaus"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Resultaat  Erg eenvoudig  Eenvoudig  Gaat wel  Lastig  Heel lastig  "
+                         "Onmogelijk  Andere haakjes\n"
+                         "       77              2          1         4      20          151  "
+                         "       537               6\n"
+                         "       12 "),
+            std::string::npos)
+      << run.out;
+  const CliRun all = Rekicalc(WithTwoDigitNumbers({"advise", "--all"}));
+  EXPECT_NE(all.out.find("\n       36              1          0         1      15           58"
+                         "         640              57\n"),
+            std::string::npos);
+  EXPECT_GT(LineCount(all.out), 999u);
+}
+
+TEST(RekicalcAdviseTest, CsvAndJsonHoldTheWholeTable) {
+  const CliRun csv = Rekicalc(WithTwoDigitNumbers({"advise", "--csv"}));
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(LineCount(csv.out), 1000u);
+  EXPECT_EQ(csv.out.rfind(
+                "resultaat,niveau_1,niveau_2,niveau_3,niveau_4,niveau_5,niveau_6,andere_haakjes\n"
+                "1,",
+                0),
+            0u);
+  EXPECT_NE(csv.out.find("\n36,1,0,1,15,58,640,57\n"), std::string::npos);
+
+  const CliRun json = Rekicalc(WithTwoDigitNumbers({"advise", "--json"}));
+  ASSERT_EQ(json.status, 0) << json.err;
+  const auto parsed = nlohmann::json::parse(json.out);
+  ASSERT_EQ(parsed["targets"].size(), 999u);
+  const auto& t36 = parsed["targets"][35];
+  EXPECT_EQ(t36["target"], 36);
+  EXPECT_EQ(t36["levels"], nlohmann::json::array({1, 0, 1, 15, 58, 640}));
+  EXPECT_EQ(t36["hidden_solutions"], 57);
+  EXPECT_EQ(t36["every_playable_level"], false);
+  EXPECT_EQ(parsed["targets"][76]["every_playable_level"], true);
+}
+
+TEST(RekicalcWorksheetTest, WritesAPdfAndNamesItsSeed) {
+  const std::filesystem::path dir = testing::TempDir();
+  const std::string file = (dir / "rekicalc_werkblad_test.pdf").string();
+  std::filesystem::remove(file);
+  const CliRun run = Rekicalc(WithTwoDigitNumbers({"worksheet", "-t", "77", "--level", "3,4", "-l",
+                                                   "5", "-n", "12", "--seed", "2024", "-o", file}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Werkblad " + file + ": 12 opgaven, seed 2024\n");
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  std::ifstream pdf(file, std::ios::binary);
+  std::string start(5, '\0');
+  pdf.read(start.data(), 5);
+  EXPECT_EQ(start, "%PDF-");
+
+  const CliRun unwritable = Rekicalc(
+      WithTwoDigitNumbers({"worksheet", "-o", (dir / "geen-map" / "werkblad.pdf").string()}));
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("geen-map"), std::string::npos) << unwritable.err;
+  EXPECT_EQ(LineCount(unwritable.err), 1u);
+}
+
 TEST(RekicalcErrorsTest, BadInputGivesOneLineNamingTheValueAndStatusTwo) {
   const std::vector<std::string> ten = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
   auto grade = [&ten](std::size_t at, const std::string& value) {
@@ -97,6 +194,20 @@ TEST(RekicalcErrorsTest, BadInputGivesOneLineNamingTheValueAndStatusTwo) {
       {grade(4, "vijf"), "'vijf'"},
       {{"grade", "1", "2", "3"}, "10 getallen verwacht, 3"},
       {{"solve", "--frobnicate", "1", "2", "3", "4"}, "--frobnicate"},
+      {{"advise", "1", "2", "3"}, "10 getallen verwacht, 3"},
+      {WithTwoDigitNumbers({"advise", "--csv", "--json"}), "--csv of --json"},
+      {WithTwoDigitNumbers({"grade", "--complete", "-t", "1000"}), "1000"},
+      {WithTwoDigitNumbers({"worksheet", "--level", "6"}), "niveau 6"},
+      {WithTwoDigitNumbers({"worksheet", "--level", "0"}), "niveau 0"},
+      {WithTwoDigitNumbers({"worksheet", "--level", "2,zes"}), "'zes'"},
+      {WithTwoDigitNumbers({"worksheet", "--count", "0"}), "aantal 0"},
+      {WithTwoDigitNumbers({"worksheet", "--count", "101"}), "aantal 101"},
+      {WithTwoDigitNumbers({"worksheet", "--count", "tien"}), "'tien'"},
+      {WithTwoDigitNumbers({"worksheet", "--seed", "-1"}), "'-1'"},
+      {WithTwoDigitNumbers({"worksheet", "--seed", "4294967296"}), "'4294967296'"},
+      {WithTwoDigitNumbers({"worksheet", "-t", "36", "-l", "1", "-n", "2"}),
+       "aantal 2 is te groot: dat niveau heeft bij resultaat 36 maar 1 opgave"},
+      {{"worksheet", "1", "2", "3", "4", "5", "6", "7", "8", "9", "99", "99"}, "11"},
       {{"divide"}, "divide"},
       {{}, "geef een opdracht"},
   };
@@ -115,6 +226,8 @@ TEST(RekicalcErrorsTest, HelpAndVersionSucceed) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("solve"), std::string::npos);
   EXPECT_NE(help.out.find("grade"), std::string::npos);
+  EXPECT_NE(help.out.find("advise"), std::string::npos);
+  EXPECT_NE(help.out.find("worksheet"), std::string::npos);
   const CliRun version = Rekicalc({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("rekicalc ", 0), 0u);
