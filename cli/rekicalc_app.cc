@@ -7,6 +7,7 @@
 #include "cli/advice_output.h"
 #include "cli/arguments.h"
 #include "cli/graded_output.h"
+#include "cli/stored_sets.h"
 #include "cli/worksheet_pdf.h"
 #include "engine/advisor.h"
 #include "engine/complete_search.h"
@@ -39,6 +40,8 @@ struct Options {
   std::string count = "10";
   std::string seed;  // empty: a new one
   std::string output = "werkblad.pdf";
+  std::string set;   // a set number of the set file; empty: none
+  std::string file;  // the set file; empty: the game's own
 };
 
 void AddNumbersArgument(CLI::App& command, Options& options) {
@@ -51,6 +54,11 @@ void AddTargetOption(CLI::App& command, Options& options) {
   command.add_option("--target,-t", options.target, "het resultaat, 1..999")
       ->type_name("GETAL")
       ->capture_default_str();
+}
+
+void AddFileOption(CLI::App& command, Options& options) {
+  command.add_option("--file,-f", options.file, "het setbestand (standaard dat van het spel)")
+      ->type_name("BESTAND");
 }
 
 void AddJsonFlag(CLI::App& command, Options& options) {
@@ -72,12 +80,7 @@ int Solve(const Options& options, std::ostream& out) {
   return kExitOk;
 }
 
-int Grade(const Options& options, std::ostream& out) {
-  GradedSet set;
-  set.numbers = ParseNumberSet(options.numbers);
-  set.target = ParseTarget(options.target);
-  SortNumbers(set.numbers);
-  set.levels = GradeSet(set.numbers, set.target);
+void PrintSet(const Options& options, const GradedSet& set, std::ostream& out) {
   std::vector<HiddenSolution> hidden;
   if (options.complete) {
     hidden = FindHiddenSolutions(set.numbers, set.target, set.levels);
@@ -88,6 +91,30 @@ int Grade(const Options& options, std::ostream& out) {
   } else {
     PrintGradedSet(out, set, marked);
   }
+}
+
+int Grade(const Options& options, std::ostream& out) {
+  GradedSet set;
+  set.numbers = ParseNumberSet(options.numbers);
+  set.target = ParseTarget(options.target);
+  SortNumbers(set.numbers);
+  set.levels = GradeSet(set.numbers, set.target);
+  PrintSet(options, set, out);
+  return kExitOk;
+}
+
+int Sets(const Options& options, std::ostream& out) {
+  const SetFile file = SetFileAt(options.file);
+  if (options.json) {
+    out << SetListJson(file).dump(2) << '\n';
+  } else {
+    PrintSetList(out, file);
+  }
+  return kExitOk;
+}
+
+int Show(const Options& options, std::ostream& out) {
+  PrintSet(options, LoadSet(SetFileAt(options.file), options.set), out);
   return kExitOk;
 }
 
@@ -127,8 +154,17 @@ std::vector<int> ChosenLevels(const std::vector<std::string>& texts) {
 
 int MakeWorksheetFile(const Options& options, std::ostream& out) {
   WorksheetRequest request;
-  request.numbers = ParseNumberSet(options.numbers);
-  request.target = ParseTarget(options.target);
+  if (options.set.empty()) {
+    request.numbers = ParseNumberSet(options.numbers);
+    request.target = ParseTarget(options.target);
+  } else {
+    if (!options.numbers.empty()) {
+      throw UsageError("geef de tien getallen of --set, niet allebei");
+    }
+    const GradedSet stored = LoadSet(SetFileAt(options.file), options.set);
+    request.numbers = stored.numbers;
+    request.target = stored.target;
+  }
   request.levels = ChosenLevels(options.levels);
   request.count = ParseWorksheetCount(options.count);
   request.seed = options.seed.empty() ? NewSeed() : ParseSeed(options.seed);
@@ -192,8 +228,15 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
 
   CLI::App* worksheet = app.add_subcommand("worksheet", "een werkblad (A4-pdf) met antwoordblad");
   worksheet->set_help_flag("-h,--help", "toon deze hulp en stop");
-  AddNumbersArgument(*worksheet, options);
+  worksheet->add_option("numbers", options.numbers, "de tien getallen N1 .. N10 (of --set)")
+      ->type_name("GETAL");
   AddTargetOption(*worksheet, options);
+  worksheet
+      ->add_option("--set,-s", options.set,
+                   "een opgeslagen set in plaats van getallen en resultaat (0: de ingebouwde)")
+      ->type_name("NUMMER")
+      ->excludes(worksheet->get_option("--target"));
+  AddFileOption(*worksheet, options);
   worksheet
       ->add_option("--level,-l", options.levels,
                    "niveaus 1..5, herhaald of als 2,3 (standaard alle)")
@@ -212,7 +255,24 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
       ->capture_default_str();
   worksheet->callback([&run] { run = MakeWorksheetFile; });
 
-  const std::string commands = "solve, grade, advise, worksheet";
+  CLI::App* sets = app.add_subcommand("sets", "de opgeslagen sets van het spel");
+  sets->set_help_flag("-h,--help", "toon deze hulp en stop");
+  AddFileOption(*sets, options);
+  AddJsonFlag(*sets, options);
+  sets->callback([&run] { run = Sets; });
+
+  CLI::App* show = app.add_subcommand("show", "de niveaus van een opgeslagen set, zoals grade");
+  show->set_help_flag("-h,--help", "toon deze hulp en stop");
+  show->add_option("set", options.set, "het nummer van de set (0: de ingebouwde set 1..10, 24)")
+      ->type_name("NUMMER")
+      ->required();
+  AddFileOption(*show, options);
+  AddJsonFlag(*show, options);
+  show->add_flag("--complete", options.complete,
+                 "zoek ook met alle haakjes: welke \"Onmogelijk\"-opgaven toch kunnen");
+  show->callback([&run] { run = Show; });
+
+  const std::string commands = "solve, grade, advise, worksheet, sets, show";
   std::vector<const char*> argv{"rekicalc"};
   for (const auto& arg : args) {
     argv.push_back(arg.c_str());
@@ -238,6 +298,9 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
   } catch (const UsageError& e) {
     err << "rekicalc: " << e.what() << '\n';
     return kExitUsage;
+  } catch (const UnreadableSet& e) {
+    err << "rekicalc: " << e.what() << '\n';
+    return kExitFailure;
   } catch (const WorkError& e) {
     err << "rekicalc: " << e.what() << '\n';
     return kExitFailure;

@@ -5,7 +5,6 @@
 
 #include "dialogs/message_table.h"
 #include "engine/packing.h"
-#include "game/default_set.h"
 #include "game/reki_form.h"
 #include "game/set_file.h"
 #include "game/wiring.h"
@@ -114,12 +113,8 @@ void TRekitoSpelForm::AnnuleerButtonClick() {
 }
 
 bool TRekitoSpelForm::LeesSet(int k) {
-  const PackedResults packed = k == 0 ? BuiltInDefaultSet() : SetFile().ReadPacked(k);
-  if (packed.a.empty()) {
-    return false;
-  }
   // A stored value that breaks the format makes the set unreadable, never a wrong read.
-  const std::optional<GradedSet> set = UnpackResults(packed);
+  const std::optional<GradedSet> set = SetFile().Restore(k);
   if (!set) {
     return false;
   }

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "game/default_set.h"
 #include "platform/int_text.h"
 #include "platform/profile_file.h"
 
@@ -59,6 +60,14 @@ PackedResults SetFile::ReadPacked(int k) const {
     return {};
   }
   return PackedResults{file.ReadString(name, kKeyA, ""), file.ReadString(name, kKeyB, "")};
+}
+
+std::optional<GradedSet> SetFile::Restore(int k) const {
+  const PackedResults packed = k == 0 ? BuiltInDefaultSet() : ReadPacked(k);
+  if (packed.a.empty()) {
+    return std::nullopt;
+  }
+  return UnpackResults(packed);
 }
 
 int SetFile::ReadCount() const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ class SetFile {
 
   // The packed texts of stored set k (1..N); empty texts when the entry or its keys are missing.
   PackedResults ReadPacked(int k) const;
+
+  // Set k as it was graded: 0 is the built-in default set, k >= 1 stored set k. Nothing for a
+  // set that is missing or whose stored texts break the format.
+  std::optional<GradedSet> Restore(int k) const;
 
   // N, from "Aantal" (0 when missing). A count beyond kMaxSets (a file changed by hand) is
   // taken as kMaxSets, a negative one as 0, so a damaged file cannot make the grid unusable.

@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "engine/packing.h"
+#include "game/set_file.h"
+#include "platform/profile_file.h"
 
 namespace reki::cli {
 namespace {
@@ -171,6 +173,71 @@ TEST(RekicalcWorksheetTest, WritesAPdfAndNamesItsSeed) {
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("geen-map"), std::string::npos) << unwritable.err;
   EXPECT_EQ(LineCount(unwritable.err), 1u);
+}
+
+// A set file with two readable sets and, as set 3, one whose key "1" was cut short.
+class RekicalcStoredSetsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (std::filesystem::path(testing::TempDir()) / "rekicalc_sets_test.ini").string();
+    std::filesystem::remove(path_);
+    const SetFile file(QString::fromStdString(path_));
+    file.Store({kDefaultNumbers, 25, GradeSet(kDefaultNumbers, 25)});
+    file.Store({kDefaultNumbers, 30, GradeSet(kDefaultNumbers, 30)});
+    file.Store({kDefaultNumbers, 31, GradeSet(kDefaultNumbers, 31)});
+    ProfileFile raw(QString::fromStdString(path_));
+    raw.WriteString("31;1:2:3:4:5:6:7:8:9:10:", "1", "1234");
+    raw.Save();
+  }
+  std::string path_;
+};
+
+TEST_F(RekicalcStoredSetsTest, SetsListsEveryStoredSetAndWhetherItReads) {
+  const CliRun text = Rekicalc({"sets", "--file", path_});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find(": 3\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("   2  resultaat  30  getallen 1 2 3 4 5 6 7 8 9 10\n"),
+            std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("   3  onleesbaar (31;1:2:3:4:5:6:7:8:9:10:)"), std::string::npos);
+
+  const auto json = nlohmann::json::parse(Rekicalc({"sets", "-f", path_, "--json"}).out);
+  ASSERT_EQ(json["sets"].size(), 3u);
+  EXPECT_EQ(json["sets"][0]["target"], 25);
+  EXPECT_EQ(json["sets"][2]["readable"], false);
+}
+
+TEST_F(RekicalcStoredSetsTest, ShowPrintsAStoredSetAsGradeDoes) {
+  const CliRun shown = Rekicalc({"show", "2", "--file", path_, "--json"});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out, Rekicalc({"grade", "--json", "-t", "30", "1", "2", "3", "4", "5", "6", "7",
+                                 "8", "9", "10"})
+                           .out);
+  const CliRun builtIn = Rekicalc({"show", "0", "--file", path_});
+  EXPECT_EQ(builtIn.out,
+            Rekicalc({"grade", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}).out);
+
+  const CliRun damaged = Rekicalc({"show", "3", "--file", path_});
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_TRUE(damaged.out.empty());
+  EXPECT_EQ(damaged.err, "rekicalc: set 3 in " + path_ + " is onleesbaar\n");
+
+  const CliRun missing = Rekicalc({"show", "4", "--file", path_});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("set 4 bestaat niet: er zijn 3 opgeslagen sets"), std::string::npos);
+}
+
+TEST_F(RekicalcStoredSetsTest, WorksheetFromAStoredSet) {
+  const std::string pdf = (std::filesystem::path(testing::TempDir()) / "opgeslagen.pdf").string();
+  const CliRun run =
+      Rekicalc({"worksheet", "--set", "1", "--file", path_, "--seed", "7", "-n", "5", "-o", pdf});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(Rekicalc({"worksheet", "--set", "1", "-t", "24", "-f", path_}).status, 2);
+  EXPECT_EQ(Rekicalc({"worksheet", "--set", "3", "-f", path_, "-o", pdf}).status, 1);
+  const CliRun both = Rekicalc(WithTwoDigitNumbers({"worksheet", "--set", "1", "-f", path_}));
+  EXPECT_EQ(both.status, 2);
+  EXPECT_NE(both.err.find("niet allebei"), std::string::npos);
 }
 
 TEST(RekicalcErrorsTest, BadInputGivesOneLineNamingTheValueAndStatusTwo) {
