@@ -179,7 +179,9 @@ TEST(RekicalcWorksheetTest, WritesAPdfAndNamesItsSeed) {
 class RekicalcStoredSetsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    path_ = (std::filesystem::path(testing::TempDir()) / "rekicalc_sets_test.ini").string();
+    // One file per test: ctest runs the tests of this fixture side by side.
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    path_ = (std::filesystem::path(testing::TempDir()) / ("rekicalc_" + test + ".ini")).string();
     std::filesystem::remove(path_);
     const SetFile file(QString::fromStdString(path_));
     file.Store({kDefaultNumbers, 25, GradeSet(kDefaultNumbers, 25)});
