@@ -57,6 +57,8 @@ void TRekitoSpelForm::AttachDialogs(THelpBox* helpBox, TMessageForm* messageForm
 void TRekitoSpelForm::FormCreate() {
   Willekeurig.SeedFromClock();
   SetApplicationTitle(ApplicationTitle() + QStringLiteral(" v2.1+"));
+  // Task bars show a window's icon text; the caption stays the game's own.
+  setWindowIconText(ApplicationTitle());
   ui_->Docent1->setVisible(false);
   ui_->Bereken1->setVisible(false);
   ui_->Annuleren1->setVisible(false);

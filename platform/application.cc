@@ -7,13 +7,19 @@
 
 namespace reki {
 
-QString ApplicationTitle() {
-  return QGuiApplication::applicationDisplayName();
+namespace {
+
+// Kept apart from Qt's application display name, which Qt would append to every window caption.
+QString& Title() {
+  static QString title;
+  return title;
 }
 
-void SetApplicationTitle(const QString& title) {
-  QGuiApplication::setApplicationDisplayName(title);
-}
+}  // namespace
+
+QString ApplicationTitle() { return Title(); }
+
+void SetApplicationTitle(const QString& title) { Title() = title; }
 
 void RegisterFontFallbacks() {
   // Liberation Sans has the widths of Arial, so the designed captions fit as they were meant to.

@@ -1,5 +1,6 @@
 // The application object's services: its title (the caption of the game's own message boxes and
-// of the error box) and the fonts that the form definitions name.
+// of the error box, and the name of the main window in the task bar) and the fonts that the form
+// definitions name.
 #pragma once
 
 #include <QString>

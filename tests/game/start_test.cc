@@ -42,6 +42,7 @@ TEST_F(StartTest, FirstScreenIsTheLevelChoiceOfTheDefaultSet) {
   EXPECT_EQ(Control<QWidget>("ClientArea")->size(), QSize(395, 244));
   EXPECT_EQ(form.windowTitle(), "Het +REKITO+ spel !!!");
   EXPECT_EQ(ApplicationTitle(), "Rekiplus v2.1+");
+  EXPECT_EQ(form.windowIconText(), "Rekiplus v2.1+");
   EXPECT_FALSE(form.PlaatjesTimer->Enabled());
   EXPECT_FALSE(form.StatusTimer->Enabled());
 }
