@@ -3,6 +3,7 @@
 #   ./dev.sh run         install what is missing, build, start the game (needs a display)
 #   ./dev.sh test        install what is missing, build, run every test
 #   ./dev.sh test-quick  the same without the long tests (label "long", 20 to 40 s on two cores)
+#   ./dev.sh package     install what is missing, build, make the Debian package in build/
 # Missing Debian packages are installed with apt-get, as root or through sudo. Safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,6 +14,7 @@ PACKAGES=(
   qt6-base-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
+  dpkg-dev desktop-file-utils
 )
 
 as_root() {
@@ -62,8 +64,14 @@ case "${1:-}" in
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" --label-exclude long
     ;;
+  package)
+    install_missing "${PACKAGES[@]}"
+    build
+    (cd "$BUILD_DIR" && cpack)
+    ;;
   *)
-    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh test-quick" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh test-quick | ./dev.sh package" >&2
+
     exit 2
     ;;
 esac

@@ -5,6 +5,9 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // Desktops find the window's icon and name through the installed desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("rekiplus"));
+
   reki::Forms forms;
   forms.RekitoSpelForm.show();
   reki::CenterOnScreen(&forms.RekitoSpelForm);
