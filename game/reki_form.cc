@@ -121,6 +121,8 @@ void TRekitoSpelForm::CreateNumberEdits() {
     auto* edit = new QLineEdit(ui_->AanmaakPanel);
     edit->setObjectName(QStringLiteral("GetalEdit%1").arg(i));
     edit->setProperty("Tag", i);
+    edit->setAccessibleName(QStringLiteral("Getal %1").arg(i));
+
     // The height that the font needs may be more than 15 pixels.
     const int height = std::max(15, edit->minimumSizeHint().height());
     edit->setGeometry(8 + 33 * ((i - 1) % 5), 28 + 33 * ((i - 1) / 5), 25, height);
