@@ -218,7 +218,7 @@ class TRekitoSpelForm : public QMainWindow {
   void GoedAntwoord(QObject* sender);
   void FoutAntwoord(QObject* sender);
 
-  // Clock: the two minutes are over.
+  // Clock: the two minutes are over; the gauge set to a number of seconds.
   void TijdVerstreken(QObject* sender);
   void ZetTijd(int seconds);
   // Solutions: the listing that ends an exercise.

@@ -38,7 +38,9 @@ class TeacherTest : public testing::PlayTest {
 // the impossible exercises included.
 TEST_F(TeacherTest, PanelCyclesThroughTheSixListsAndShowsAnExercise) {
   EXPECT_EQ(LevelShown(), "Erg eenvoudig");
+  Control<QListWidget>("OplossingenListBox")->addItem("(3 + 1) x (2 + 4) = 24");
   Docent()->trigger();
+  EXPECT_TRUE(Solutions().isEmpty());
   EXPECT_EQ(Form().SpelStatus, kDocentModus);
   EXPECT_TRUE(Shown("DocentPanel"));
   EXPECT_EQ(LevelShown(), "Eenvoudig");
