@@ -33,6 +33,8 @@
 class QAbstractButton;
 class QAction;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 namespace Ui {
 class TRekitoSpelForm;
@@ -199,6 +201,30 @@ class TRekitoSpelForm : public QMainWindow {
   void OnClick(QAbstractButton* button, Handler handler);
   template <class Handler>
   void OnTrigger(QAction* action, Handler handler);
+  // Runs handler under the error guard when a line of list becomes the selected one.
+  template <class Handler>
+  void OnSelect(QListWidget* list, Handler handler);
+
+  // Choosing: the notice that the level has no exercises, in place of NiveauPanel's buttons.
+  void ToonGeenOpgaven();
+  // The exercise lives in Edit1..Edit4, one number each.
+  void ZetOpgave(const std::array<std::int32_t, 4>& numbers);
+  std::array<std::int32_t, 4> LeesOpgave() const;
+
+  // Playing: one operand for the step under construction; the step finished or judged.
+  void NeemOperand(QPushButton* source, Fraction value);
+  void RondStapAf(QPushButton* result);
+  void BeoordeelAntwoord(QObject* sender);
+  void GoedAntwoord(QObject* sender);
+  void FoutAntwoord(QObject* sender);
+
+  // Clock: the two minutes are over; the gauge set to a number of seconds.
+  void TijdVerstreken(QObject* sender);
+  void ZetTijd(int seconds);
+  // Solutions: the listing that ends an exercise.
+  void ToonOplossingen();
+  // Teacher panel: the next level list.
+  void ToonVolgendeDocentSet();
 
   void CreateNumberEdits();
   // The target edit shows a whole number in 1..999.

@@ -106,9 +106,7 @@ void TRekitoSpelForm::ZetSpelStatus(int status) {
     ui_->GoedFoutPanel->setVisible(!EersteNiveauKeuze);
     EersteNiveauKeuze = false;
     if (Lijst(ui_->RadioGroup1Buttons->checkedId() + 1).empty()) {
-      ui_->NiveauMemo->show();
-      ui_->OpgaveSelectButton->hide();
-      ui_->AndereGetallenButton->hide();
+      ToonGeenOpgaven();
     }
   }
 }
