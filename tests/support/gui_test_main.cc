@@ -4,7 +4,21 @@
 
 #include <QApplication>
 
+namespace {
+
+// The offscreen platform warns each time a fixed-size window changes its size; nothing to see.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QStringLiteral("does not support propagateSizeHints"))) {
+    return;
+  }
+  qt_message_output(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  qInstallMessageHandler(QuietMessages);
+
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
