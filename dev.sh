@@ -15,6 +15,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   dpkg-dev desktop-file-utils
+  xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
+
 )
 
 as_root() {

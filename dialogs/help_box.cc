@@ -32,4 +32,9 @@ void THelpBox::OKButtonClick() {
   accept();
 }
 
+void THelpBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CenterOnScreen(this);
+}
+
 }  // namespace reki

@@ -20,7 +20,11 @@ class THelpBox : public QDialog {
 
   void OKButtonClick();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+
   void FormCreate();
 
   std::unique_ptr<Ui::THelpBox> ui_;

@@ -55,7 +55,9 @@ void TMessageForm::NeeButtonClick() {
 void TMessageForm::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);
+  CenterOnScreen(this);
 }
+
 
 void TMessageForm::reject() {
   if (ui_->JaNeePanel->isVisibleTo(this)) {
