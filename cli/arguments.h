@@ -16,6 +16,13 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A failure of the work itself (exit status 1), such as a file that cannot be read or written.
+class WorkError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+
 // A whole number, read as the game reads its edits.
 std::int32_t ParseWholeNumber(const std::string& text, const std::string& what);
 

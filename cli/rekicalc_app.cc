@@ -23,12 +23,6 @@
 namespace reki::cli {
 namespace {
 
-// A failure of the work itself (exit status 1), such as a file that cannot be written.
-class WorkError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 struct Options {
   std::vector<std::string> numbers;
   std::string target = "24";
@@ -63,6 +57,12 @@ void AddFileOption(CLI::App& command, Options& options) {
 
 void AddJsonFlag(CLI::App& command, Options& options) {
   command.add_flag("--json", options.json, "uitvoer als JSON");
+}
+
+// Every refusal and failure is one line on stderr.
+int Report(std::ostream& err, const std::exception& error, int status) {
+  err << "rekicalc: " << error.what() << '\n';
+  return status;
 }
 
 int Solve(const Options& options, std::ostream& out) {
@@ -293,20 +293,13 @@ int RunRekicalc(const std::vector<std::string>& args, std::ostream& out, std::os
   } catch (const CLI::Success& e) {
     return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
-    err << "rekicalc: " << e.what() << '\n';
-    return kExitUsage;
+    return Report(err, e, kExitUsage);
   } catch (const UsageError& e) {
-    err << "rekicalc: " << e.what() << '\n';
-    return kExitUsage;
-  } catch (const UnreadableSet& e) {
-    err << "rekicalc: " << e.what() << '\n';
-    return kExitFailure;
+    return Report(err, e, kExitUsage);
   } catch (const WorkError& e) {
-    err << "rekicalc: " << e.what() << '\n';
-    return kExitFailure;
+    return Report(err, e, kExitFailure);
   } catch (const PlatformError& e) {
-    err << "rekicalc: " << e.what() << '\n';
-    return kExitFailure;
+    return Report(err, e, kExitFailure);
   }
 }
 

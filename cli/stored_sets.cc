@@ -40,7 +40,7 @@ GradedSet LoadSet(const SetFile& file, const std::string& k) {
   }
   std::optional<GradedSet> set = file.Restore(number);
   if (!set) {
-    throw UnreadableSet("set " + k + " in " + file.Path().toStdString() + " is onleesbaar");
+    throw WorkError("set " + k + " in " + file.Path().toStdString() + " is onleesbaar");
   }
   return *set;
 }

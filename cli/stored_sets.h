@@ -15,13 +15,9 @@ namespace reki::cli {
 SetFile SetFileAt(const std::string& path);
 
 // Set k of the file, as the game would restore it. Throws UsageError for a number that names no
-// set, and UnreadableSet for a set whose stored texts are damaged.
+// set, and WorkError for a set whose stored texts are damaged.
 GradedSet LoadSet(const SetFile& file, const std::string& k);
 
-class UnreadableSet : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // The stored sets, one line each: number, target, ten numbers, readable or not.
 void PrintSetList(std::ostream& out, const SetFile& file);
