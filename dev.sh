@@ -5,8 +5,9 @@
 #                        normal build, in build-asan under AddressSanitizer and
 #                        UndefinedBehaviorSanitizer, and a short run of each fuzz target (build-fuzz)
 #   ./dev.sh test-quick  the normal build's tests without the long ones (label "long")
-#   ./dev.sh fuzz TARGET [SECONDS]  a longer run of one fuzz target (set_file, int_text, rekicalc;
-#                        600 s unless given), whose corpus stays in build-fuzz for the next run
+#   ./dev.sh fuzz TARGET [SECONDS [OPTIONS...]]  a longer run of one fuzz target (set_file,
+#                        int_text, rekicalc; 600 s unless given; more libFuzzer options after the
+#                        seconds), whose corpus stays in build-fuzz for the next run
 # Missing Debian packages are installed with apt-get, as root or through sudo. Safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -97,7 +98,8 @@ case "${1:-}" in
     build_fuzzers
     sources=$PWD/tests/fuzz
     cd "$FUZZ_BUILD_DIR/tests/fuzz"
-    exec "$sources/run_fuzzer.sh" "$PWD/${target}_fuzz" "$sources/corpus/$target" "${3:-600}"
+    exec "$sources/run_fuzzer.sh" "$PWD/${target}_fuzz" "$sources/corpus/$target" "${3:-600}" \
+      "${@:4}"
     ;;
   *)
     echo "usage: ./dev.sh run | test | test-quick | fuzz TARGET [SECONDS]" >&2
