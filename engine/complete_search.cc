@@ -67,7 +67,10 @@ struct TermList {
 // pairs joined; an expression of three is a leaf joined to a pair.
 template <class Term, class Emit>
 bool ForEachExpression(const std::array<Term, 4>& leaf, Emit& emit) {
-  std::array<std::array<TermList<Term, kPairTerms>, 4>, 4> pairs{};
+  // Default-initialised like `triple` below: each pair's six terms are written before they are
+  // read. (Value-initialising this nested array with {} crashes the front end of clang 14, which
+  // the fuzz build uses.)
+  std::array<std::array<TermList<Term, kPairTerms>, 4>, 4> pairs;
   for (int i = 0; i < 4; ++i) {
     for (int j = i + 1; j < 4; ++j) {
       ForEachCombination(leaf[i], leaf[j], pairs[i][j]);

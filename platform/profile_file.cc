@@ -1,10 +1,15 @@
 #include "platform/profile_file.h"
 
 #include <SimpleIni.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <thread>
 
 #include "platform/errors.h"
 #include "platform/int_text.h"
@@ -13,7 +18,8 @@ namespace reki {
 namespace {
 
 constexpr std::size_t kMaxTextLength = 1023;
-constexpr int kLockWaitMs = 10000;
+// A store holds the lock for a few milliseconds, so a waiter looks again soon.
+constexpr std::chrono::milliseconds kLockPollInterval{2};
 
 std::function<void()>& BeforeReplaceHook() {
   static std::function<void()> hook;
@@ -106,10 +112,28 @@ void ProfileFile::SetBeforeReplaceHookForTesting(std::function<void()> hook) {
   BeforeReplaceHook() = std::move(hook);
 }
 
-ProfileLock::ProfileLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {
-  if (!lock_.tryLock(kLockWaitMs)) {
+// Not a lock file whose existence is the lock (as QLockFile's): one that a process left behind
+// when it was killed between making it and writing its owner into it can be told from a live one
+// only by its age, and would block every store for half a minute.
+ProfileLock::ProfileLock(const QString& path, std::chrono::milliseconds wait) {
+  const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+  fd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) {
     throw WriteError(path.toStdString());
   }
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK || errno == EINTR;
+    if (!held || std::chrono::steady_clock::now() >= deadline) {
+      ::close(fd_);
+      throw WriteError(path.toStdString());
+    }
+    std::this_thread::sleep_for(kLockPollInterval);
+  }
+}
+
+ProfileLock::~ProfileLock() {
+  ::close(fd_);  // lets go of the lock
 }
 
 }  // namespace reki

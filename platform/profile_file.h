@@ -11,8 +11,8 @@
 // file whole. ProfileLock serialises read-modify-write cycles of several processes.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -53,14 +53,22 @@ class ProfileFile {
 };
 
 // Holds the lock of a profile file for a read-modify-write: another process that wants the same
-// lock waits for it. A lock left by a process that died is taken over.
+// lock waits for it. The lock is the system's lock on the file "<path>.lock" beside the profile
+// file, which stays in place: the system lets go of it the moment its holder ends, however it
+// ends, so a process killed at any moment never leaves a lock that blocks the next one.
 class ProfileLock {
  public:
-  // Throws WriteError naming the file when the lock cannot be had.
-  explicit ProfileLock(const QString& path);
+  static constexpr std::chrono::milliseconds kDefaultWait{10000};
+
+  // Waits up to `wait` for the lock. Throws WriteError naming the profile file when the lock file
+  // cannot be opened or made, or the lock is not had in time.
+  explicit ProfileLock(const QString& path, std::chrono::milliseconds wait = kDefaultWait);
+  ~ProfileLock();
+  ProfileLock(const ProfileLock&) = delete;
+  ProfileLock& operator=(const ProfileLock&) = delete;
 
  private:
-  QLockFile lock_;
+  int fd_ = -1;
 };
 
 }  // namespace reki

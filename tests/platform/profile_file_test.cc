@@ -115,6 +115,41 @@ TEST_F(ProfileFileTest, FileThatCannotBeWrittenGivesTheWriteErrorNamingIt) {
   EXPECT_THROW(missingFolder.Save(), WriteError);
 }
 
+// Takes the lock of the profile file at `path` and lets go of it again, waiting up to 50 ms.
+void LockBriefly(const QString& path) {
+  const ProfileLock lock(path, std::chrono::milliseconds(50));
+}
+
+TEST_F(ProfileFileTest, LockIsHeldUntilItsHolderLetsGo) {
+  const QString path = PathOf("sets.ini");
+  {
+    const ProfileLock first(path);
+    EXPECT_THROW(LockBriefly(path), WriteError);
+  }
+  EXPECT_NO_THROW(LockBriefly(path));
+}
+
+// Lock files as a killed process leaves them: made but still empty, or naming an owner that is
+// gone. Neither holds anything up.
+TEST_F(ProfileFileTest, LockFileLeftByAKilledProcessHoldsNothingUp) {
+  const QString path = PathOf("sets.ini");
+  for (const std::string& left : {std::string(), std::string("999999\nrekiplus\nhost\n")}) {
+    WriteFixture("sets.ini.lock", left);
+    EXPECT_NO_THROW(LockBriefly(path));
+  }
+}
+
+TEST_F(ProfileFileTest, LockThatCannotBeMadeGivesTheWriteError) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("blocked.ini.lock"));  // a folder in its place
+  try {
+    const ProfileLock lock(PathOf("blocked.ini"));
+    ADD_FAILURE() << "locked";
+  } catch (const WriteError& error) {
+    EXPECT_EQ(error.what(), "Unable to write to " + PathOf("blocked.ini").toStdString());
+  }
+  EXPECT_THROW(LockBriefly(PathOf("no/such/folder.ini")), WriteError);
+}
+
 TEST_F(ProfileFileTest, MissingFileReadsAsEmpty) {
   const ProfileFile file(PathOf("absent.ini"));
   EXPECT_EQ(file.ReadInteger("Secties", "Aantal", 0), 0);
