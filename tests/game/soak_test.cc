@@ -19,7 +19,7 @@
 #include <deque>
 #include <map>
 #include <random>
-#include <regex>
+#include <sstream>
 
 #include "dialogs/message_table.h"
 #include "engine/solver.h"
@@ -156,32 +156,41 @@ class SoakTest : public testing::GameTest {
   };
 
   // The three steps of a solution line; an operand is a number or "R1"/"R2", a finished step.
+  // The brackets tell the shape: "((a o b) o c) o d", "(a o b) o (c o d)", "(c o (a o b)) o d"
+  // or "d o (c o (a o b))".
   static std::vector<Step> StepsOf(const std::string& line) {
-    const std::string n = R"((\d+))";
-    const std::string o = R"(([-+x:]))";
-    std::smatch m;
-    if (std::regex_search(line, m,
-                          std::regex("^\\(\\(" + n + " " + o + " " + n + "\\) " + o + " " + n +
-                                     "\\) " + o + " " + n + " = "))) {
-      return {
-          {m[1], m[2].str()[0], m[3]}, {"R1", m[4].str()[0], m[5]}, {"R2", m[6].str()[0], m[7]}};
+    std::string shape;  // the brackets and an "n" for each number, as "((nn)n)n"
+    std::vector<std::string> numbers;
+    std::vector<char> ops;
+    std::istringstream words(line.substr(0, line.find(" = ")));
+    for (std::string word; words >> word;) {
+      if (word.size() == 1 && std::string("+-x:").find(word[0]) != std::string::npos) {
+        ops.push_back(word[0]);
+        continue;
+      }
+      std::string digits;
+      for (const char c : word) {
+        if (c == '(' || c == ')') {
+          shape += c;
+        } else {
+          if (digits.empty())
+            shape += 'n';
+          digits += c;
+        }
+      }
+      numbers.push_back(digits);
     }
-    if (std::regex_search(line, m,
-                          std::regex("^\\(" + n + " " + o + " " + n + "\\) " + o + " \\(" + n +
-                                     " " + o + " " + n + "\\) = "))) {
-      return {
-          {m[1], m[2].str()[0], m[3]}, {m[5], m[6].str()[0], m[7]}, {"R1", m[4].str()[0], "R2"}};
+    const auto& n = numbers;
+    if (shape.rfind("((", 0) == 0) {
+      return {{n[0], ops[0], n[1]}, {"R1", ops[1], n[2]}, {"R2", ops[2], n[3]}};
     }
-    if (std::regex_search(line, m,
-                          std::regex("^\\(" + n + " " + o + " \\(" + n + " " + o + " " + n +
-                                     "\\)\\) " + o + " " + n + " = "))) {
-      return {
-          {m[3], m[4].str()[0], m[5]}, {m[1], m[2].str()[0], "R1"}, {"R2", m[6].str()[0], m[7]}};
+    if (shape.rfind("(nn)", 0) == 0) {
+      return {{n[0], ops[0], n[1]}, {n[2], ops[2], n[3]}, {"R1", ops[1], "R2"}};
     }
-    std::regex_search(line, m,
-                      std::regex("^" + n + " " + o + " \\(" + n + " " + o + " \\(" + n + " " + o +
-                                 " " + n + "\\)\\) = "));
-    return {{m[5], m[6].str()[0], m[7]}, {m[3], m[4].str()[0], "R1"}, {m[1], m[2].str()[0], "R2"}};
+    if (shape.rfind("(n(", 0) == 0) {
+      return {{n[1], ops[1], n[2]}, {n[0], ops[0], "R1"}, {"R2", ops[2], n[3]}};
+    }
+    return {{n[2], ops[2], n[3]}, {n[1], ops[1], "R1"}, {n[0], ops[0], "R2"}};
   }
 
   void ClickOperand(const std::string& operand) {
