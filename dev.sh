@@ -101,8 +101,8 @@ case "${1:-}" in
     build_fuzzers
     sources=$PWD/tests/fuzz
     cd "$FUZZ_BUILD_DIR/tests/fuzz"
-    exec "$sources/run_fuzzer.sh" "$PWD/${target}_fuzz" "$sources/corpus/$target" "${3:-600}" \
-      "${@:4}"
+    REKI_FUZZ_CORPUS=corpus/$target exec "$sources/run_fuzzer.sh" "$PWD/${target}_fuzz" \
+      "$sources/corpus/$target" "${3:-600}" "${@:4}"
     ;;
   package)
     install_missing "${PACKAGES[@]}"

@@ -114,7 +114,8 @@ void ProfileFile::SetBeforeReplaceHookForTesting(std::function<void()> hook) {
 
 // Not a lock file whose existence is the lock (as QLockFile's): one that a process left behind
 // when it was killed between making it and writing its owner into it can be told from a live one
-// only by its age, and would block every store for half a minute.
+// only by its age, and would block every store for half a minute. The lock file is never removed:
+// a waiter could then lock the removed file while a third process locks a new one.
 ProfileLock::ProfileLock(const QString& path, std::chrono::milliseconds wait) {
   const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
   fd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -123,8 +124,8 @@ ProfileLock::ProfileLock(const QString& path, std::chrono::milliseconds wait) {
   }
   const auto deadline = std::chrono::steady_clock::now() + wait;
   while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-    const bool held = errno == EWOULDBLOCK || errno == EINTR;
-    if (!held || std::chrono::steady_clock::now() >= deadline) {
+    const bool tryAgain = errno == EWOULDBLOCK || errno == EINTR;  // held by another, interrupted
+    if (!tryAgain || std::chrono::steady_clock::now() >= deadline) {
       ::close(fd_);
       throw WriteError(path.toStdString());
     }

@@ -92,8 +92,9 @@ GradedSet SetFromBytes(const std::uint8_t* data, std::size_t size) {
 }
 
 void StoreAndCheck(const SetFile& file, const std::vector<Entry>& before, const GradedSet& set) {
-  const int stored = file.Store(set);
   const std::string name = SetNaam(set.numbers, set.target);
+  const bool isNew = ProfileFile(file.Path()).ReadString(name, "1", "").empty();
+  const int stored = file.Store(set);
 
   const ProfileFile raw(file.Path());
   const PackedResults packed = PackResults(set);
@@ -101,6 +102,9 @@ void StoreAndCheck(const SetFile& file, const std::vector<Entry>& before, const 
   FUZZ_CHECK(raw.ReadString(name, "2", "") == packed.b);
   if (stored <= SetFile::kMaxSets) {
     FUZZ_CHECK(file.ReadCount() == stored);
+    if (isNew) {
+      FUZZ_CHECK(file.Restore(stored) == set);  // a new set is listed last
+    }
   }
 
   const std::vector<Entry> after = ReadAndCheck(file);
