@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "game/default_set.h"
+#include "platform/errors.h"
 #include "platform/int_text.h"
 #include "platform/profile_file.h"
 
@@ -43,6 +44,10 @@ int SetFile::Store(const GradedSet& set) const {
   ProfileFile file(path_);
   int count = CountOf(file);
   if (file.ReadString(name, kKeyA, "").empty()) {
+    // A full list (only a file changed by hand gets there) takes no new set that it could not show.
+    if (count >= kMaxSets) {
+      throw WriteError(path_.toStdString());
+    }
     ++count;
     file.WriteInteger(kListSection, kCountKey, count);
     file.WriteString(kListSection, IntToStr(count), name);

@@ -29,7 +29,8 @@ class SetFile {
   // Stores a graded set and returns the number of stored sets afterwards. A set stored before
   // keeps its place in the list and has its results overwritten. The whole read-modify-write
   // holds the file's lock and re-reads the file under it, so sets that another game stored in the
-  // meantime are kept; the file is replaced atomically. Throws WriteError.
+  // meantime are kept; the file is replaced atomically. Throws WriteError, also for a new set
+  // when the list already holds kMaxSets.
   int Store(const GradedSet& set) const;
 
   // The packed texts of stored set k (1..N); empty texts when the entry or its keys are missing.

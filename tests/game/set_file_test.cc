@@ -96,6 +96,14 @@ TEST_F(SetFileTest, DamagedCountsAreKeptWithinBounds) {
   EXPECT_EQ(File().ReadCount(), 0);
 }
 
+// A new set that the list could never show is refused, not stored out of sight.
+TEST_F(SetFileTest, FullListTakesNoNewSet) {
+  WriteFixture("[Secties]\nAantal=9999\n");
+  EXPECT_THROW(File().Store(SetWith(36)), WriteError);
+  EXPECT_EQ(File().ReadCount(), SetFile::kMaxSets);
+  EXPECT_TRUE(Raw().ReadString("36;3:7:12:19:25:31:44:58:77:99:", "1", "").empty());
+}
+
 // The count alone decides where a new set goes: without it the new set becomes entry 1.
 TEST_F(SetFileTest, NewSetGoesWhereTheCountSays) {
   WriteFixture("[Secties]\n1=24;1:2:3:4:5:6:7:8:9:10:\n");
