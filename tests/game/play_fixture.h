@@ -43,14 +43,7 @@ class PlayTest : public GameTest {
 
   QProgressBar* Gauge() { return Control<QProgressBar>("TijdGauge"); }
 
-  QStringList Solutions() {
-    QStringList lines;
-    QListWidget* list = Control<QListWidget>("OplossingenListBox");
-    for (int i = 0; i < list->count(); ++i) {
-      lines.append(list->item(i)->text());
-    }
-    return lines;
-  }
+  QStringList Solutions() { return Lines("OplossingenListBox"); }
 
   QStringList Exercise() {
     QStringList numbers;

@@ -17,14 +17,7 @@ class TeacherTest : public testing::PlayTest {
   QAction* Docent() { return Control<QAction>("Docent1"); }
   QString LevelShown() { return Control<QLineEdit>("NiveauEdit")->text(); }
 
-  QStringList Entries() {
-    QStringList entries;
-    QListWidget* list = Control<QListWidget>("ListBox1");
-    for (int i = 0; i < list->count(); ++i) {
-      entries.append(list->item(i)->text());
-    }
-    return entries;
-  }
+  QStringList Entries() { return Lines("ListBox1"); }
   QStringList LevelList(int level) {
     QStringList entries;
     for (const std::string& entry : Form().Lijst(level)) {

@@ -1,6 +1,7 @@
 #include "tests/support/game_fixture.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QMenu>
 #include <QWidget>
 
@@ -26,6 +27,15 @@ bool GameTest::Shown(const char* name) {
   }
   auto* widget = qobject_cast<QWidget*>(control);
   return widget != nullptr && widget->isVisibleTo(&Form());
+}
+
+QStringList GameTest::Lines(const char* listName) {
+  QStringList lines;
+  QListWidget* list = Control<QListWidget>(listName);
+  for (int i = 0; list != nullptr && i < list->count(); ++i) {
+    lines.append(list->item(i)->text());
+  }
+  return lines;
 }
 
 }  // namespace reki::testing

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -29,6 +30,8 @@ class GameTest : public ::testing::Test {
   }
   // Visible as far as the window is concerned (the window itself need not be on screen).
   bool Shown(const char* name);
+  // The lines of a list box of the main window, in order.
+  QStringList Lines(const char* listName);
 
  private:
   QTemporaryDir configDir_;
